@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: native, with sanitizers, the fuzzers,
+# the 32-bit Windows build, and the 64-bit Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+bash scripts/setup.sh
+
+cmake --workflow --preset native
+cmake --workflow --preset native-asan
+cmake --workflow --preset win32
+
+source scripts/wine-env.sh
+source scripts/xvfb.sh
+trap 'wineserver -k 2>/dev/null || true; zentrim_stop_xvfb' EXIT
+zentrim_start_xvfb
+zentrim_wine_warm
+cmake --workflow --preset win64
