@@ -7,6 +7,7 @@ bash scripts/setup.sh
 
 cmake --workflow --preset native
 cmake --workflow --preset native-asan
+cmake --workflow --preset fuzz
 cmake --workflow --preset win32
 
 source scripts/wine-env.sh
