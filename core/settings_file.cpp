@@ -7,13 +7,14 @@ namespace {
 constexpr const char* kSaveFailedText = "Save to File";
 constexpr const char* kSaveFailedCaption = "Error Writing File";
 
-bool IsTrailingBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsTrailingBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Applies one line, its line end included, to the three values: trailing
 // blanks go, the key is what precedes the first "=" and the value all that
 // follows it. Unknown keys change nothing.
-void ApplyLine(std::string_view line, std::string& source, std::string& dest,
-               std::string& lines) {
+void ApplyLine(std::string_view line, std::string& source, std::string& dest, std::string& lines) {
     while (!line.empty() && IsTrailingBlank(line.back())) {
         line.remove_suffix(1);
     }

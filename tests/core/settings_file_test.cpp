@@ -101,8 +101,8 @@ TEST_F(SettingsFileTest, WritesValuesAsTheyAreAndReplacesALongerFile) {
     WriteBytes(path, std::string(500, 'x') + "\r\nSOURCE=old\r\n");
     WriteSettingsFile(path, " a=b\\x.txt ", "x\ry", "\xE9\x80"s + "\0"s + "7", Recorder());
     EXPECT_EQ(ReadBytes(path),
-              "CREATOR=ZENTRIM 1.0\r\nSOURCE= a=b\\x.txt \r\nDEST=x\ry\r\nLINES=\xE9\x80"s +
-                  "\0"s + "7\r\n\r\n");
+              "CREATOR=ZENTRIM 1.0\r\nSOURCE= a=b\\x.txt \r\nDEST=x\ry\r\nLINES=\xE9\x80"s + "\0"s +
+                  "7\r\n\r\n");
     EXPECT_TRUE(messages_.empty());
 }
 
@@ -125,8 +125,8 @@ TEST_F(SettingsFileTest, ReadsBackWhatItWrote) {
         {"typical", "C:\\in.txt", "C:\\out.txt", "10", "C:\\in.txt", "C:\\out.txt", "10"},
         {"leading blanks kept", " C:\\a.txt", "\tC:\\b.txt", " 5", " C:\\a.txt", "\tC:\\b.txt",
          " 5"},
-        {"trailing blanks lost", "C:\\a.txt ", "C:\\b.txt\t", "5 \t\v\f", "C:\\a.txt",
-         "C:\\b.txt", "5"},
+        {"trailing blanks lost", "C:\\a.txt ", "C:\\b.txt\t", "5 \t\v\f", "C:\\a.txt", "C:\\b.txt",
+         "5"},
         {"value of blanks only comes back empty", "   ", "\t", " \r", "", "", ""},
         {"equals signs kept", "a=b\\x.txt", "==", "=5=", "a=b\\x.txt", "==", "=5="},
         {"value that looks like a line", "DEST=x", "LINES=9", "SOURCE=y", "DEST=x", "LINES=9",
@@ -163,19 +163,17 @@ TEST_F(SettingsFileTest, ReaderFollowsItsRules) {
     const ReaderCase cases[] = {
         {"empty file", "", "s0", "d0", "l0"},
         {"CREATOR line only", "CREATOR=ZENTRIM 1.0\r\n", "s0", "d0", "l0"},
-        {"written file", "CREATOR=ZENTRIM 1.0\r\nSOURCE=s\r\nDEST=d\r\nLINES=3\r\n\r\n", "s",
-         "d", "3"},
+        {"written file", "CREATOR=ZENTRIM 1.0\r\nSOURCE=s\r\nDEST=d\r\nLINES=3\r\n\r\n", "s", "d",
+         "3"},
         {"bare LF line ends", "SOURCE=s\nDEST=d\nLINES=3\n", "s", "d", "3"},
         {"last line without line end dropped", "SOURCE=a\r\nSOURCE=x", "a", "d0", "l0"},
         {"single line without line end", "SOURCE=x", "s0", "d0", "l0"},
         {"bare CR line ends load nothing", "SOURCE=a\rDEST=b\rLINES=1\r", "s0", "d0", "l0"},
         {"Ctrl-Z ends the input", "SOURCE=a\r\nDEST=b\x1A\r\nLINES=3\r\n", "a", "d0", "l0"},
         {"Ctrl-Z at a line start", "SOURCE=a\r\n\x1ALINES=3\r\n", "a", "d0", "l0"},
-        {"trailing blanks and tabs trimmed", "SOURCE=C:\\a.txt  \t\r\n", "C:\\a.txt", "d0",
-         "l0"},
+        {"trailing blanks and tabs trimmed", "SOURCE=C:\\a.txt  \t\r\n", "C:\\a.txt", "d0", "l0"},
         {"trailing VT, FF, CR trimmed", "LINES=5\v\f\r\r\n", "s0", "d0", "5"},
-        {"0xA0 and 0x85 are no blanks", "LINES=5\xA0\r\nDEST=d\x85\r\n", "s0", "d\x85",
-         "5\xA0"},
+        {"0xA0 and 0x85 are no blanks", "LINES=5\xA0\r\nDEST=d\x85\r\n", "s0", "d\x85", "5\xA0"},
         {"leading blank kept", "SOURCE= C:\\a.txt\r\n", " C:\\a.txt", "d0", "l0"},
         {"inner blanks and CR kept", "SOURCE=a \t\rb\r\n", "a \t\rb", "d0", "l0"},
         {"lower-case key ignored", "source=C:\\a.txt\r\nSource=x\r\n", "s0", "d0", "l0"},
@@ -190,8 +188,7 @@ TEST_F(SettingsFileTest, ReaderFollowsItsRules) {
         {"last occurrence wins", "LINES=5\r\nDEST=d\r\nLINES=50\r\n", "s0", "d", "50"},
         {"any order", "LINES=3\r\nDEST=d\r\nSOURCE=s\r\n", "s", "d", "3"},
         {"CREATOR, unknown and empty keys ignored",
-         "CREATOR=OTHER 9\r\nFOO=1\r\n=x\r\n=SOURCE\r\nSOURCEX=1\r\nSOURCE=s\r\n", "s", "d0",
-         "l0"},
+         "CREATOR=OTHER 9\r\nFOO=1\r\n=x\r\n=SOURCE\r\nSOURCEX=1\r\nSOURCE=s\r\n", "s", "d0", "l0"},
         {"CREATOR value not examined", "CREATOR=SOURCE=x\r\n", "s0", "d0", "l0"},
         {"NUL bytes are ordinary", "SOURCE=a\0b\r\n\0DEST=x\r\n"s, "a\0b"s, "d0", "l0"},
         {"blank lines ignored", "\r\n\n   \r\nLINES=1\r\n", "s0", "d0", "1"},

@@ -106,7 +106,9 @@ inline std::string ReferenceWriteTranslation(std::string_view text) {
     return bytes;
 }
 
-inline bool IsTrailingBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool IsTrailingBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 inline std::string WithoutTrailingBlanks(std::string s) {
     while (!s.empty() && IsTrailingBlank(s.back())) {

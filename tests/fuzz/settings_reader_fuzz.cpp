@@ -46,8 +46,7 @@ void CheckValue(const std::string& got, const std::string& want, const char* wha
         fuzz::Fail(what, got + "  <- got | want ->  " + want);
     }
     fuzz::Check(got.find('\n') == std::string::npos, "a value holds a line feed", got);
-    fuzz::Check(got.empty() || !fuzz::IsTrailingBlank(got.back()),
-                "a value ends in a blank", got);
+    fuzz::Check(got.empty() || !fuzz::IsTrailingBlank(got.back()), "a value ends in a blank", got);
 }
 
 }  // namespace

@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(messages == 0, "the writer reported a failure");
 
     std::string expected = "CREATOR=ZENTRIM 1.0\r\nSOURCE=" + written.source +
-                           "\r\nDEST=" + written.dest + "\r\nLINES=" + written.lines +
-                           "\r\n\r\n";
+                           "\r\nDEST=" + written.dest + "\r\nLINES=" + written.lines + "\r\n\r\n";
     std::string composed = ComposeSettingsText(written);
     fuzz::Check(fuzz::ReferenceWriteTranslation(composed) == expected,
                 "ComposeSettingsText differs from the format", composed);
@@ -52,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadSettingsFile(path, read.source, read.dest, read.lines);
     fuzz::Check(read.source == fuzz::WithoutTrailingBlanks(written.source),
                 "source did not come back", read.source);
-    fuzz::Check(read.dest == fuzz::WithoutTrailingBlanks(written.dest),
-                "dest did not come back", read.dest);
-    fuzz::Check(read.lines == fuzz::WithoutTrailingBlanks(written.lines),
-                "lines did not come back", read.lines);
+    fuzz::Check(read.dest == fuzz::WithoutTrailingBlanks(written.dest), "dest did not come back",
+                read.dest);
+    fuzz::Check(read.lines == fuzz::WithoutTrailingBlanks(written.lines), "lines did not come back",
+                read.lines);
     return 0;
 }
