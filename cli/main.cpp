@@ -38,8 +38,9 @@ void PrintHelp() {
         kUsage);
 }
 
+// One line on standard error: the usage, then what was wrong.
 int UsageError(const std::string& why) {
-    std::fprintf(stderr, "zentrim-copy: %s\n%s\n", why.c_str(), kUsage);
+    std::fprintf(stderr, "%s (%s)\n", kUsage, why.c_str());
     return 2;
 }
 
