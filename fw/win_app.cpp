@@ -79,14 +79,25 @@ const MessageMap* CWinApp::GetMessageMap() const {
     return GetThisMessageMap();
 }
 
-void CWinApp::InitNames(HINSTANCE instance) {
-    m_hInstance = instance;
-    std::string path = ModulePath(instance);
+std::string ExeNameFromPath(const std::string& path) {
     std::size_t slash = path.find_last_of("\\/");
     std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::size_t dot = file.rfind('.');
-    m_strExeName = dot == std::string::npos ? file : file.substr(0, dot);
+    return file.substr(0, file.rfind('.'));
+}
 
+std::string HelpFilePathFromPath(const std::string& path) {
+    std::size_t slash = path.find_last_of("\\/");
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        dot = path.size();
+    }
+    return path.substr(0, dot) + ".HLP";
+}
+
+void CWinApp::InitNames(HINSTANCE instance) {
+    m_hInstance = instance;
+    const std::string path = ModulePath(instance);
+    m_strExeName = ExeNameFromPath(path);
     if (requested_name_ != nullptr) {
         m_strAppName = requested_name_;
     } else {
@@ -96,12 +107,7 @@ void CWinApp::InitNames(HINSTANCE instance) {
             m_strAppName = m_strExeName;
         }
     }
-
-    std::size_t ext = path.rfind('.');
-    if (ext == std::string::npos || (slash != std::string::npos && ext < slash)) {
-        ext = path.size();
-    }
-    m_strHelpFilePath = path.substr(0, ext) + ".HLP";
+    m_strHelpFilePath = HelpFilePathFromPath(path);
 }
 
 int CWinApp::Run() {

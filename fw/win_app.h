@@ -66,6 +66,11 @@ int AfxWinMain(HINSTANCE instance, int show_command);
 constexpr UINT WM_COMMANDHELP = 0x0365;
 constexpr DWORD HID_BASE_RESOURCE = 0x20000;
 
+// The names the framework derives from the executable's full path: the file
+// name without folder and extension, and the path with ".HLP" for extension.
+std::string ExeNameFromPath(const std::string& path);
+std::string HelpFilePathFromPath(const std::string& path);
+
 // Loads string `id` from the program's resources; empty when missing.
 std::string AfxLoadString(UINT id);
 
