@@ -24,7 +24,14 @@ echo "No display (DISPLAY is not set): showing Zentrim on a virtual display to s
 source scripts/xvfb.sh
 run_dir=$(mktemp -d)
 app_pid=
+# Without a window manager, Wine waits for one on every window it hides and
+# cannot take the keyboard focus: let Wine manage its windows itself for this
+# run, and put the prefix back for runs under a real desktop.
+x11_key='HKCU\Software\Wine\X11 Driver'
+wine reg add "$x11_key" /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 cleanup() {
+  [ -n "${app_unix_pid:-}" ] && kill "$app_unix_pid" 2>/dev/null || true
+  wine reg delete "$x11_key" /v Managed /f </dev/null >/dev/null 2>&1 || true
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   zentrim_stop_xvfb
   rm -rf "$run_dir"
@@ -35,7 +42,7 @@ zentrim_start_xvfb
 # A private folder, so the run leaves no zentrim.ini behind.
 (cd "$run_dir" && exec wine "$exe") </dev/null >/dev/null 2>&1 &
 app_pid=$!
-window=$(timeout 60 xdotool search --sync --name '^Zentrim by ' | head -n 1) || {
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zentrim by ' | head -n 1) || {
   echo "run: the dialog did not appear" >&2
   exit 1
 }

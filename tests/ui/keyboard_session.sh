@@ -15,7 +15,14 @@ fi
 
 work=$(mktemp -d)
 app_pid=
+# Without a window manager, Wine waits for one on every window it hides and
+# cannot take the keyboard focus: let Wine manage its windows itself for this
+# run, and put the prefix back for runs under a real desktop.
+x11_key='HKCU\Software\Wine\X11 Driver'
+"$wine_exec" reg add "$x11_key" /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 cleanup() {
+  [ -n "${app_unix_pid:-}" ] && kill "$app_unix_pid" 2>/dev/null || true
+  "$wine_exec" reg delete "$x11_key" /v Managed /f </dev/null >/dev/null 2>&1 || true
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -31,7 +38,7 @@ start() {
   (cd "$work" && exec "$wine_exec" "$exe") </dev/null >/dev/null 2>&1 &
   app_pid=$!
   local window
-  window=$(timeout 60 xdotool search --sync --name '^Zentrim by Quenby$' | head -n 1) ||
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zentrim by Quenby$' | head -n 1) ||
     fail "the dialog did not appear"
   xdotool windowfocus --sync "$window"
   echo "$window"
@@ -53,6 +60,7 @@ printf 'one\r\ntwo\r\nthree\r\n' >"$work/in.txt"
 
 # 1. The fields come back from zentrim.ini; Escape does not save typed text.
 window=$(start)
+app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
 sleep 0.5
 import -window "$window" "$shot"
 xdotool key Tab Tab
@@ -63,6 +71,7 @@ finish
 
 # 2. Enter presses Quit, which saves what the fields show.
 window=$(start)
+app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
 xdotool key Tab Tab
 xdotool type --delay 20 out.txt
 xdotool key Return
@@ -71,8 +80,9 @@ finish
 
 # 3. Go, reached with Shift+Tab from the line count, copies and says Done.
 window=$(start)
+app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
 xdotool key shift+Tab shift+Tab space
-box=$(timeout 20 xdotool search --sync --name '^Done$' | head -n 1) || fail "no Done box"
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Done$' | head -n 1) || fail "no Done box"
 xdotool windowfocus --sync "$box" key Return
 sleep 0.5
 xdotool windowfocus --sync "$window" key Escape
