@@ -11,3 +11,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Static runtime: the programs import Windows system DLLs only.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Shipped builds carry no symbols.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -15,4 +15,7 @@ source scripts/xvfb.sh
 trap 'wineserver -k 2>/dev/null || true; zentrim_stop_xvfb' EXIT
 zentrim_start_xvfb
 zentrim_wine_warm
+# No window manager runs here: Wine manages its windows itself, or it waits
+# for one each time it hides a window.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 cmake --workflow --preset win64

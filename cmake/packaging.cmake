@@ -1,0 +1,28 @@
+# Portable ZIP packages of the Windows programs: zentrim-<version>-win32.zip
+# and zentrim-<version>-win64.zip, in the build folder.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(ZENTRIM_PACKAGE_ARCH win64)
+else()
+  set(ZENTRIM_PACKAGE_ARCH win32)
+endif()
+set(ZENTRIM_PACKAGE_NAME zentrim-${PROJECT_VERSION}-${ZENTRIM_PACKAGE_ARCH})
+
+foreach(program zentrim zentrim-copy)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION .)
+  endif()
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+if(EXISTS ${PROJECT_SOURCE_DIR}/docs/help.htm)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/help.htm DESTINATION .)
+endif()
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Zentrim)
+set(CPACK_PACKAGE_VENDOR Quenby)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME ${ZENTRIM_PACKAGE_NAME})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+include(CPack)
