@@ -31,7 +31,8 @@ const Files& BenchFiles() {
         std::string text;
         for (int i = 0; i < kLines; ++i) {
             char line[64];
-            std::snprintf(line, sizeof line, "%06d The quick brown fox jumps over the lazy dog\n", i);
+            std::snprintf(line, sizeof line, "%06d The quick brown fox jumps over the lazy dog\n",
+                          i);
             text += line;
         }
         FILE* out = std::fopen(f.source.c_str(), "wb");

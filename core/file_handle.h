@@ -10,9 +10,9 @@
 class FileHandle {
 public:
     enum class Access {
-        ReadCreate,      // read only, created when missing
-        AppendCreate,    // write only at the end, created when missing
-        ReplaceCreate,   // write only, created when missing, emptied when present
+        ReadCreate,     // read only, created when missing
+        AppendCreate,   // write only at the end, created when missing
+        ReplaceCreate,  // write only, created when missing, emptied when present
     };
 
     FileHandle() = default;

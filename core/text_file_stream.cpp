@@ -22,7 +22,9 @@ TextFileStream::TextFileStream(const std::string& path, Mode mode) {
     }
 }
 
-TextFileStream::~TextFileStream() { Close(); }
+TextFileStream::~TextFileStream() {
+    Close();
+}
 
 // Reads the next block, keeping an unread CR at the front so that a CR LF pair
 // split across two reads is still seen as one line end.

@@ -32,7 +32,10 @@ TEST(LineCountFromText, ConvertsLikeTheDialogExpects) {
         {"smallest", "-2147483648", -2147483647 - 1},
         {"one past smallest saturates", "-2147483649", -2147483647 - 1},
         {"far past smallest saturates", "-99999999999999999999999999", -2147483647 - 1},
-        {"byte above 0x7F is no blank", "\xA0" "5", 0},
+        {"byte above 0x7F is no blank",
+         "\xA0"
+         "5",
+         0},
     };
     for (const CountCase& c : cases) {
         EXPECT_EQ(LineCountFromText(c.text), c.expected) << c.name;

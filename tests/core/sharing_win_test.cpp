@@ -32,8 +32,8 @@ private:
 TEST(Sharing, OpensSucceedBesideASharingHandleAndFailBesideAnExclusiveOne) {
     TempDir dir;
     const std::string path = dir.Path("held.txt");
-    for (auto mode : {TextFileStream::Read, TextFileStream::WriteAtEnd,
-                      TextFileStream::WriteReplace}) {
+    for (auto mode :
+         {TextFileStream::Read, TextFileStream::WriteAtEnd, TextFileStream::WriteReplace}) {
         {
             HeldFile shared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
             ASSERT_TRUE(shared.held());

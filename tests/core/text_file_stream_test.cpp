@@ -32,8 +32,14 @@ TEST(TextFileStreamRead, TranslatesLineEndsAndStopsAtCtrlZ) {
         {"CR as last byte", "x\r", "x\r"},
         {"CR CR LF", "x\r\r\n", "x\r\n"},
         {"LF CR", "\n\r", "\n\r"},
-        {"Ctrl-Z ends input", "a\nb\x1A" "c\n", "a\nb"},
-        {"Ctrl-Z first", "\x1A" "abc", ""},
+        {"Ctrl-Z ends input",
+         "a\nb\x1A"
+         "c\n",
+         "a\nb"},
+        {"Ctrl-Z first",
+         "\x1A"
+         "abc",
+         ""},
         {"CR then Ctrl-Z", "a\r\x1A\n", "a\r"},
         {"NUL, tab, FF and high bytes unchanged", "\0\t\f\x80\xFF\n"s, "\0\t\f\x80\xFF\n"s},
     };
@@ -146,8 +152,8 @@ TEST(TextFileStreamOpen, FailsForAMissingFolderOrAFolderInEveryMode) {
     TempDir dir;
     const std::string missing_folder = dir.Path("missing") + "/f.txt";
     const std::string folder = dir.Path("");
-    for (auto mode : {TextFileStream::Read, TextFileStream::WriteAtEnd,
-                      TextFileStream::WriteReplace}) {
+    for (auto mode :
+         {TextFileStream::Read, TextFileStream::WriteAtEnd, TextFileStream::WriteReplace}) {
         EXPECT_FALSE(TextFileStream(missing_folder, mode).IsOpen()) << "mode " << mode;
         EXPECT_FALSE(TextFileStream(folder, mode).IsOpen()) << "mode " << mode;
         EXPECT_FALSE(Exists(missing_folder));

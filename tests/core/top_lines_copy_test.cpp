@@ -39,7 +39,12 @@ TEST(CopyTopLines, CopiesLinesAsTable) {
     const std::string abc = "a\nb\nc\n";
     const CopyCase cases[] = {
         {"count reached", abc, "2", "", "a\r\nb\r\n", CopyOutcome::CountReached, {kDone}},
-        {"count equals the lines", abc, "3", "", "a\r\nb\r\nc\r\n", CopyOutcome::CountReached,
+        {"count equals the lines",
+         abc,
+         "3",
+         "",
+         "a\r\nb\r\nc\r\n",
+         CopyOutcome::CountReached,
          {kDone}},
         {"source ends first", abc, "5", "", "a\r\nb\r\nc\r\n", CopyOutcome::SourceEnded, {}},
         {"zero copies all", abc, "0", "", "a\r\nb\r\nc\r\n", CopyOutcome::SourceEnded, {}},
@@ -53,14 +58,35 @@ TEST(CopyTopLines, CopiesLinesAsTable) {
         {"CR LF source", "a\r\nb\r\n", "2", "", "a\r\nb\r\n", CopyOutcome::CountReached, {kDone}},
         {"empty line counts", "\nx\n", "1", "", "\r\n", CopyOutcome::CountReached, {kDone}},
         {"inner CR kept", "x\ry\n", "1", "", "x\ry\r\n", CopyOutcome::CountReached, {kDone}},
-        {"Ctrl-Z ends the source", "a\nb\x1A" "c\n", "5", "", "a\r\n", CopyOutcome::SourceEnded,
+        {"Ctrl-Z ends the source",
+         "a\nb\x1A"
+         "c\n",
+         "5",
+         "",
+         "a\r\n",
+         CopyOutcome::SourceEnded,
          {}},
-        {"NUL and high bytes copied", "\0\x80\xFF\n"s, "1", "", "\0\x80\xFF\r\n"s,
-         CopyOutcome::CountReached, {kDone}},
-        {"existing destination kept", "a\n", "1", "old\r\n", "old\r\na\r\n",
-         CopyOutcome::CountReached, {kDone}},
-        {"unfinished last line continued", "a\n", "1", "old", "olda\r\n",
-         CopyOutcome::CountReached, {kDone}},
+        {"NUL and high bytes copied",
+         "\0\x80\xFF\n"s,
+         "1",
+         "",
+         "\0\x80\xFF\r\n"s,
+         CopyOutcome::CountReached,
+         {kDone}},
+        {"existing destination kept",
+         "a\n",
+         "1",
+         "old\r\n",
+         "old\r\na\r\n",
+         CopyOutcome::CountReached,
+         {kDone}},
+        {"unfinished last line continued",
+         "a\n",
+         "1",
+         "old",
+         "olda\r\n",
+         CopyOutcome::CountReached,
+         {kDone}},
         {"empty source", "", "3", "", "", CopyOutcome::SourceEnded, {}},
     };
     for (const CopyCase& c : cases) {
@@ -72,8 +98,7 @@ TEST(CopyTopLines, CopiesLinesAsTable) {
             WriteBytes(destination, c.destination_before);
         }
         Recorder recorder;
-        EXPECT_EQ(CopyTopLines(source, destination, c.count, recorder.show()), c.outcome)
-            << c.name;
+        EXPECT_EQ(CopyTopLines(source, destination, c.count, recorder.show()), c.outcome) << c.name;
         EXPECT_EQ(ReadBytes(destination), c.destination_after) << c.name;
         EXPECT_EQ(recorder.shown, c.messages) << c.name;
     }
@@ -149,8 +174,7 @@ TEST(CopyTopLines, SameFileAsSourceAndDestination) {
     };
     const Case cases[] = {
         {"count repeats the lines as they are read", "a\nb\n", "5",
-         "a\nb\na\r\nb\r\na\r\nb\r\na\r\n",
-         CopyOutcome::CountReached},
+         "a\nb\na\r\nb\r\na\r\nb\r\na\r\n", CopyOutcome::CountReached},
         {"no count copies what was there at the start", "a\nb\n", "0", "a\nb\na\r\nb\r\n",
          CopyOutcome::SourceEnded},
         {"negative count too", "a\r\nb\r\n", "-1", "a\r\nb\r\na\r\nb\r\n",
@@ -179,8 +203,7 @@ TEST(CopyTopLines, LineTooLongStopsBeforeWritingIt) {
     EXPECT_EQ(CopyTopLines(source, destination, "0", recorder.show(), 64),
               CopyOutcome::LineTooLong);
     EXPECT_EQ(ReadBytes(destination), "short\r\n");
-    EXPECT_EQ(recorder.shown,
-              (Messages{{"The source has a line too long to copy", "Error"}}));
+    EXPECT_EQ(recorder.shown, (Messages{{"The source has a line too long to copy", "Error"}}));
 }
 
 }  // namespace

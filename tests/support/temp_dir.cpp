@@ -27,7 +27,9 @@ TempDir::~TempDir() {
     fs::remove_all(root_, ec);
 }
 
-std::string TempDir::Path(const std::string& name) const { return (root_ / name).string(); }
+std::string TempDir::Path(const std::string& name) const {
+    return (root_ / name).string();
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
