@@ -1,7 +1,5 @@
 #include "file_dialog.h"
 
-#include <commdlg.h>
-
 #include <cstring>
 
 #include "win_app.h"

@@ -98,10 +98,6 @@ void CZentrimDlg::OnHelpPage() {
     UpdateData(FALSE);
 }
 
-void CZentrimDlg::OnBrowseSource() {}
-
-void CZentrimDlg::OnBrowseDest() {}
-
 void CZentrimDlg::OnDestroy() {
     CDialog::OnDestroy();
     SaveSettings();

@@ -42,6 +42,10 @@ protected:
 private:
     // A message box owned by this dialog: one OK button, no icon.
     ShowMessage ShowMessageBox();
+
+    // The current directory saved at the start of each pick, one per picker.
+    char source_pick_dir_[MAX_PATH] = {};
+    char dest_pick_dir_[MAX_PATH] = {};
 };
 
 // Where a minimised window draws its icon along one axis: centred, with the
