@@ -1,5 +1,7 @@
 #include "file_dialog.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "win_app.h"
@@ -20,7 +22,45 @@ HWND OwnerFor(const CWnd* parent) {
     }
     return GetLastActivePopup(GetAncestor(owner, GA_ROOT));
 }
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// The text of a CDM_GET... message of the dialog; empty when it fails.
+std::string DialogText(HWND dialog, UINT message) {
+    const LRESULT needed = SendMessageA(dialog, message, 0, 0);
+    if (needed <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(needed), '\0');
+    const LRESULT got = SendMessageA(dialog, message, static_cast<WPARAM>(text.size()),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    if (got <= 0) {
+        return {};
+    }
+    text.resize(strnlen(text.c_str(), text.size()));
+    return text;
+}
 }  // namespace
+
+std::size_t ConfirmedPathLength(const std::string& folder, const std::string& typed,
+                                const char* default_ext) {
+    const bool drive = typed.size() >= 2 && typed[1] == ':';
+    const bool unc = typed.size() >= 2 && IsSeparator(typed[0]) && IsSeparator(typed[1]);
+    std::size_t length = typed.size();
+    if (!drive && !unc) {
+        length += !typed.empty() && IsSeparator(typed[0]) ? 2 : folder.size() + 1;
+    }
+    const std::size_t last_name = typed.find_last_of("\\/");
+    const std::size_t last_dot = typed.find_last_of('.');
+    const bool has_ext =
+        last_dot != std::string::npos && (last_name == std::string::npos || last_dot > last_name);
+    if (default_ext != nullptr && *default_ext != '\0' && !has_ext) {
+        length += 1 + std::strlen(default_ext);
+    }
+    return length;
+}
 
 std::string FilterFromBars(const char* filter) {
     std::string converted = filter != nullptr ? filter : "";
@@ -56,10 +96,16 @@ INT_PTR CFileDialog::DoModal() {
     ofn.lpstrFile = file_name_;
     ofn.nMaxFile = sizeof file_name_;
     ofn.lpstrDefExt = has_default_ext_ ? default_ext_.c_str() : nullptr;
-    ofn.Flags = flags_;
+    // The hook only watches the confirmation; its empty child dialog shows nothing.
+    ofn.Flags = flags_ | OFN_ENABLEHOOK;
+    ofn.lpfnHook = HookProc;
+    ofn.lCustData = reinterpret_cast<LPARAM>(this);
 
+    refused_too_long_ = false;
     BOOL chosen = open_ ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-    extended_error_ = chosen ? 0 : CommDlgExtendedError();
+    extended_error_ = chosen              ? 0
+                      : refused_too_long_ ? FNERR_BUFFERTOOSMALL
+                                          : CommDlgExtendedError();
     if (chosen) {
         outcome_ = Outcome::Chosen;
         return IDOK;
@@ -70,6 +116,42 @@ INT_PTR CFileDialog::DoModal() {
         file_name_[0] = '\0';
     }
     return IDCANCEL;
+}
+
+UINT_PTR CALLBACK CFileDialog::HookProc(HWND child, UINT message, WPARAM, LPARAM lparam) {
+    if (message == WM_INITDIALOG) {
+        // The confirmation goes to the Open dialog itself, not to this child:
+        // watch it there.
+        const auto* ofn = reinterpret_cast<const OPENFILENAMEA*>(lparam);
+        SetWindowSubclass(GetParent(child), GuardProc, 0, static_cast<DWORD_PTR>(ofn->lCustData));
+    }
+    return 0;
+}
+
+LRESULT CALLBACK CFileDialog::GuardProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
+                                        UINT_PTR, DWORD_PTR self) {
+    auto* file_dialog = reinterpret_cast<CFileDialog*>(self);
+    if (message == WM_COMMAND && LOWORD(wparam) == IDOK && file_dialog->ConfirmsTooLong(dialog)) {
+        // Ended as Cancel does, for the system never to see the name.
+        file_dialog->refused_too_long_ = true;
+        return DefSubclassProc(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(dialog, GuardProc, 0);
+    }
+    return DefSubclassProc(dialog, message, wparam, lparam);
+}
+
+bool CFileDialog::ConfirmsTooLong(HWND dialog) const {
+    const std::string typed = DialogText(dialog, CDM_GETSPEC);
+    if (typed.empty()) {
+        return false;
+    }
+    const std::size_t length =
+        ConfirmedPathLength(DialogText(dialog, CDM_GETFOLDERPATH), typed,
+                            has_default_ext_ ? default_ext_.c_str() : nullptr);
+    return length >= sizeof file_name_;
 }
 
 std::string CFileDialog::GetPathName() const {

@@ -242,13 +242,14 @@ TEST(FilePickers, NoChoiceChangesNothingButReadsTheTypedFields) {
         const char* name;
         int button;
         Leave leave;
-        bool too_long;  // the name typed makes a path the dialog cannot return
+        std::size_t path_length;  // of the full path typed; 0 for the file in.txt
     };
     const Row rows[] = {
-        {"source, Escape", IDC_BROWSE_SOURCE, Leave::Escape, false},
-        {"destination, Escape", IDC_BROWSE_DEST, Leave::Escape, false},
-        {"source, the close box", IDC_BROWSE_SOURCE, Leave::CloseBox, false},
-        {"source, a path of MAX_PATH characters", IDC_BROWSE_SOURCE, Leave::Enter, true},
+        {"source, Escape", IDC_BROWSE_SOURCE, Leave::Escape, 0},
+        {"destination, Escape", IDC_BROWSE_DEST, Leave::Escape, 0},
+        {"source, the close box", IDC_BROWSE_SOURCE, Leave::CloseBox, 0},
+        {"source, a path of MAX_PATH characters", IDC_BROWSE_SOURCE, Leave::Enter, MAX_PATH},
+        {"source, a path of 300 characters", IDC_BROWSE_SOURCE, Leave::Enter, 300},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -257,9 +258,9 @@ TEST(FilePickers, NoChoiceChangesNothingButReadsTheTypedFields) {
         WriteBytes(session.Path("in.txt"), "one\r\n");
         session.WriteSettings("saved-source.txt", "saved-dest.txt", "5");
         std::string typed = session.Path("in.txt");
-        if (row.too_long) {
+        if (row.path_length != 0) {
             typed = session.Path("");
-            typed.append(MAX_PATH - typed.size(), 'n');
+            typed.append(row.path_length - typed.size(), 'n');
         }
         person.Answer({typed, row.leave});
         const std::string start_dir = CurrentDirectory();
@@ -320,35 +321,70 @@ TEST(FileDialog, TellsAChoiceACancelAndAFailureApart) {
     using Outcome = CFileDialog::Outcome;
     struct Row {
         const char* name;
-        std::size_t path_length;  // of the full path typed; 0 for a short one
+        std::size_t path_length;  // of the full path; 0 for a short one
+        bool in_folder;           // the folder opened first, then the bare name typed
         Leave leave;
         INT_PTR result;
         Outcome outcome;
         DWORD error;
     };
     const Row rows[] = {
-        {"a name confirmed", 0, Leave::Enter, IDOK, Outcome::Chosen, 0},
-        {"Escape", 0, Leave::Escape, IDCANCEL, Outcome::Cancelled, 0},
-        {"the longest path the buffer holds", MAX_PATH - 1, Leave::Enter, IDOK, Outcome::Chosen, 0},
-        {"a path one character too long", MAX_PATH, Leave::Enter, IDCANCEL, Outcome::Failed,
+        {"a name confirmed", 0, false, Leave::Enter, IDOK, Outcome::Chosen, 0},
+        {"Escape", 0, false, Leave::Escape, IDCANCEL, Outcome::Cancelled, 0},
+        {"the longest path the buffer holds", MAX_PATH - 1, false, Leave::Enter, IDOK,
+         Outcome::Chosen, 0},
+        {"the longest path, its name typed in its folder", MAX_PATH - 1, true, Leave::Enter, IDOK,
+         Outcome::Chosen, 0},
+        {"a path one character too long", MAX_PATH, false, Leave::Enter, IDCANCEL, Outcome::Failed,
          FNERR_BUFFERTOOSMALL},
+        // Past MAX_PATH some systems' dialogs overrun their own buffers.
+        {"a path far too long", 300, false, Leave::Enter, IDCANCEL, Outcome::Failed,
+         FNERR_BUFFERTOOSMALL},
+        {"a path far too long, its name typed in its folder", 300, true, Leave::Enter, IDCANCEL,
+         Outcome::Failed, FNERR_BUFFERTOOSMALL},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TempDir dir;
-        std::string path = dir.Path("x.txt");
+        const std::string folder = dir.Path("");
+        std::string name = "x.txt";
         if (row.path_length != 0) {
-            path = dir.Path("");
-            path.append(row.path_length - path.size(), 'n');
+            name.assign(row.path_length - folder.size(), 'n');
         }
+        const std::string path = folder + name;
         UiDriver driver;
         OpenDialogPerson person(driver);
-        person.Answer({path, row.leave});
+        person.Answer(row.in_folder ? OpenAnswer{name, row.leave, folder}
+                                    : OpenAnswer{path, row.leave});
         CFileDialog file_dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "All (*.*)|*.*||");
         EXPECT_EQ(file_dialog.DoModal(), row.result);
         EXPECT_EQ(file_dialog.GetOutcome(), row.outcome);
         EXPECT_EQ(file_dialog.GetExtendedError(), row.error);
         EXPECT_EQ(file_dialog.GetPathName(), row.outcome == Outcome::Chosen ? path : "");
+    }
+}
+
+TEST(FileDialog, ConfirmedPathLengthBoundsThePathMadeOfTheTypedName) {
+    struct Row {
+        const char* name;
+        const char* typed;
+        const char* default_ext;
+        std::size_t length;
+    };
+    const std::string folder = "C:\\dir";  // 6 characters
+    const Row rows[] = {
+        {"a bare name goes after the folder", "a.txt", nullptr, 6 + 1 + 5},
+        {"a relative path goes after the folder", "sub/a.txt", nullptr, 6 + 1 + 9},
+        {"a full path stands alone", "D:\\x\\a.txt", nullptr, 10},
+        {"a network path stands alone", "\\\\host\\share\\a", nullptr, 14},
+        {"a path from the root takes a drive", "\\x\\a.txt", nullptr, 2 + 8},
+        {"a name without an extension takes the default one", "a", "txt", 6 + 1 + 1 + 4},
+        {"a name with an extension keeps it", "a.log", "txt", 6 + 1 + 5},
+        {"a dot in a folder name is no extension", "v.1\\a", "txt", 6 + 1 + 5 + 4},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ConfirmedPathLength(folder, row.typed, row.default_ext), row.length);
     }
 }
 
