@@ -23,6 +23,15 @@ HWND OwnerFor(const CWnd* parent) {
     return GetLastActivePopup(GetAncestor(owner, GA_ROOT));
 }
 
+// Wine's Open dialog overruns a stack buffer of its own on a typed name making
+// a path past MAX_PATH and takes the program down, so there the confirmation is
+// guarded. Windows needs no guard, and a hook would give it an older dialog.
+bool GuardsLongNames() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
@@ -96,10 +105,13 @@ INT_PTR CFileDialog::DoModal() {
     ofn.lpstrFile = file_name_;
     ofn.nMaxFile = sizeof file_name_;
     ofn.lpstrDefExt = has_default_ext_ ? default_ext_.c_str() : nullptr;
-    // The hook only watches the confirmation; its empty child dialog shows nothing.
-    ofn.Flags = flags_ | OFN_ENABLEHOOK;
-    ofn.lpfnHook = HookProc;
-    ofn.lCustData = reinterpret_cast<LPARAM>(this);
+    ofn.Flags = flags_;
+    if (GuardsLongNames()) {
+        // The hook only watches the confirmation; its empty child dialog shows nothing.
+        ofn.Flags |= OFN_ENABLEHOOK;
+        ofn.lpfnHook = HookProc;
+        ofn.lCustData = reinterpret_cast<LPARAM>(this);
+    }
 
     refused_too_long_ = false;
     BOOL chosen = open_ ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
