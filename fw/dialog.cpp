@@ -53,22 +53,6 @@ TemplatePlacement ReadPlacement(UINT template_id) {
     return placement;
 }
 
-// The owner of a dialog: the given parent, else the main window; the top-level
-// window of either, and its last active pop-up.
-HWND OwnerFor(const CWnd* parent, const CWnd* self) {
-    HWND owner = nullptr;
-    if (parent != nullptr) {
-        owner = parent->m_hWnd;
-    } else if (CWinApp* app = AfxGetApp();
-               app != nullptr && app->m_pMainWnd != self && app->m_pMainWnd != nullptr) {
-        owner = app->m_pMainWnd->m_hWnd;
-    }
-    if (owner == nullptr) {
-        return nullptr;
-    }
-    owner = GetAncestor(owner, GA_ROOT);
-    return GetLastActivePopup(owner);
-}
 }  // namespace
 
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
@@ -99,7 +83,7 @@ const MessageMap* CDialog::GetMessageMap() const {
 }
 
 INT_PTR CDialog::DoModal() {
-    HWND owner = OwnerFor(parent_, this);
+    HWND owner = AfxOwnerFor(parent_, this);
     INT_PTR result = DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(template_id_), owner,
                                      DialogProc, reinterpret_cast<LPARAM>(this));
     // A dialog that was never created must not stay named as the main window.

@@ -8,21 +8,6 @@
 #include "wnd.h"
 
 namespace {
-// The given parent, else the application's main window; then the top-level
-// window of either and its last active pop-up, so the dialog sits on top.
-HWND OwnerFor(const CWnd* parent) {
-    HWND owner = nullptr;
-    if (parent != nullptr) {
-        owner = parent->m_hWnd;
-    } else if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd != nullptr) {
-        owner = app->m_pMainWnd->m_hWnd;
-    }
-    if (owner == nullptr) {
-        return nullptr;
-    }
-    return GetLastActivePopup(GetAncestor(owner, GA_ROOT));
-}
-
 // Wine's Open dialog overruns a stack buffer of its own on a typed name making
 // a path past MAX_PATH and takes the program down, so there the confirmation is
 // guarded. Windows needs no guard, and a hook would give it an older dialog.
@@ -98,7 +83,7 @@ CFileDialog::CFileDialog(BOOL open_file_dialog, const char* default_ext, const c
 INT_PTR CFileDialog::DoModal() {
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = OwnerFor(parent_);
+    ofn.hwndOwner = AfxOwnerFor(parent_);
     ofn.hInstance = AfxGetInstanceHandle();
     ofn.lpstrFilter = filter_.empty() ? nullptr : filter_.c_str();
     ofn.nFilterIndex = filter_.empty() ? 0 : 1;

@@ -56,6 +56,19 @@ HINSTANCE AfxGetInstanceHandle() {
     return GetModuleHandleA(nullptr);
 }
 
+HWND AfxOwnerFor(const CWnd* parent, const CWnd* self) {
+    HWND owner = nullptr;
+    if (parent != nullptr) {
+        owner = parent->m_hWnd;
+    } else if (g_app != nullptr && g_app->m_pMainWnd != nullptr && g_app->m_pMainWnd != self) {
+        owner = g_app->m_pMainWnd->m_hWnd;
+    }
+    if (owner == nullptr) {
+        return nullptr;
+    }
+    return GetLastActivePopup(GetAncestor(owner, GA_ROOT));
+}
+
 std::string AfxLoadString(UINT id) {
     // With a length of 0 the wide call tells the length without copying.
     const wchar_t* text = nullptr;

@@ -58,6 +58,11 @@ private:
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 
+// The owner of a modal window: the given parent, else the main window unless
+// that is `self`; then the top-level window of either and its last active
+// pop-up, so the new window sits on top. Null when there is none.
+HWND AfxOwnerFor(const CWnd* parent, const CWnd* self = nullptr);
+
 // The process entry's work: initialise, InitInstance, then the loop or the end.
 int AfxWinMain(HINSTANCE instance, int show_command);
 
