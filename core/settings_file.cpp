@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "byte_buffer.h"
 #include "text_file_stream.h"
 
 namespace {
@@ -62,12 +63,17 @@ void ReadSettingsFile(const std::string& path, std::string& source, std::string&
     if (!in.IsOpen()) {
         return;
     }
-    std::string line;
+    // A line too long for memory is skipped to its end; the others still apply.
+    ByteBuffer line;
+    bool too_long = false;
     for (int c = in.Get(); c != TextFileStream::kEnd; c = in.Get()) {
-        line += static_cast<char>(c);
+        too_long = !line.Add(static_cast<char>(c)) || too_long;
         if (c == '\n') {
-            ApplyLine(line, source, dest, lines);
-            line.clear();
+            if (!too_long) {
+                ApplyLine(line.View(), source, dest, lines);
+            }
+            line.Clear();
+            too_long = false;
         }
     }
     in.Close();

@@ -16,7 +16,11 @@ FileHandle::Access AccessFor(TextFileStream::Mode mode) {
 
 }  // namespace
 
-TextFileStream::TextFileStream(const std::string& path, Mode mode) {
+TextFileStream::TextFileStream(const std::string& path, Mode mode)
+    : TextFileStream(path, mode, PTRDIFF_MAX) {}
+
+TextFileStream::TextFileStream(const std::string& path, Mode mode, std::size_t max_pending)
+    : pending_(max_pending) {
     if (file_.Open(path, AccessFor(mode)) && mode == Read) {
         block_.resize(kBlockSize);
     }
@@ -88,32 +92,49 @@ int TextFileStream::GetSlow() {
     return '\r';
 }
 
+void TextFileStream::Queue(char c) {
+    if (pending_.Add(c)) {
+        return;
+    }
+    // No memory for more: write out what is queued and reuse its room.
+    if (!Flush() || !pending_.Add(c)) {
+        write_failed_ = true;
+    }
+}
+
 void TextFileStream::Put(char c) {
     if (c == '\n') {
-        pending_ += '\r';
+        Queue('\r');
     }
-    pending_ += c;
+    Queue(c);
 }
 
 void TextFileStream::Put(std::string_view text) {
-    pending_.reserve(pending_.size() + text.size() + 2);
+    // Room for the whole translated text, where memory allows: one write.
+    std::size_t line_ends = 0;
+    for (char c : text) {
+        line_ends += c == '\n';
+    }
+    pending_.Reserve(pending_.size() + text.size() + line_ends);
     for (char c : text) {
         Put(c);
     }
 }
 
 bool TextFileStream::Flush() {
-    if (pending_.empty()) {
-        return true;
+    bool written = !write_failed_;
+    if (!pending_.empty()) {
+        written = file_.IsOpen() && file_.WriteAll(pending_.data(), pending_.size()) && written;
+        pending_.Clear();
     }
-    bool written = file_.IsOpen() && file_.WriteAll(pending_.data(), pending_.size());
-    pending_.clear();
+    write_failed_ = false;
     return written;
 }
 
 bool TextFileStream::Close() {
     if (!file_.IsOpen()) {
-        pending_.clear();
+        pending_.Clear();
+        write_failed_ = false;
         return true;
     }
     bool flushed = Flush();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "byte_buffer.h"
 #include "file_handle.h"
 
 // A text-mode file stream over one file, opened shared for reading and writing.
@@ -23,6 +24,9 @@ public:
     static constexpr int kEnd = -1;
 
     TextFileStream(const std::string& path, Mode mode);
+    // As above, with at most `max_pending` bytes queued for writing at a
+    // time; for tests of a stream short of memory.
+    TextFileStream(const std::string& path, Mode mode, std::size_t max_pending);
     ~TextFileStream();
     TextFileStream(const TextFileStream&) = delete;
     TextFileStream& operator=(const TextFileStream&) = delete;
@@ -43,12 +47,13 @@ public:
     }
 
     // Queues text for writing, each LF as CR LF. Nothing reaches the file
-    // before Flush or Close.
+    // before Flush or Close, unless memory runs short: then what is queued is
+    // written out early, and a line may take more than one write.
     void Put(char c);
     void Put(std::string_view text);
 
-    // Writes what is queued in one call. Returns false when the write fails;
-    // the queued text is dropped either way.
+    // Writes what is queued in one call. Returns false when this write, or one
+    // made early for want of memory, failed; the queued text is dropped.
     bool Flush();
 
     // Flushes and releases the file. Returns false when the flush or the close
@@ -69,6 +74,7 @@ private:
 
     int GetSlow();
     bool Refill();
+    void Queue(char c);
 
     FileHandle file_;
     std::vector<unsigned char> block_;
@@ -77,5 +83,6 @@ private:
     bool ended_ = false;
     bool limited_ = false;
     std::uint64_t remaining_ = 0;  // bytes still to read when limited_
-    std::string pending_;          // translated text waiting for Flush
+    ByteBuffer pending_;           // translated text waiting for Flush
+    bool write_failed_ = false;    // an early write failed
 };

@@ -1,55 +1,11 @@
 #include "top_lines_copy.h"
 
-#include <cstdlib>
 #include <limits>
 
+#include "byte_buffer.h"
 #include "text_file_stream.h"
 
 namespace {
-
-// The line being read, grown by doubling. Unlike std::string it reports a
-// failed allocation instead of throwing, and it refuses to pass a set length.
-class LineBuffer {
-public:
-    explicit LineBuffer(std::size_t max_length) : max_length_(max_length) {}
-    ~LineBuffer() { std::free(data_); }
-    LineBuffer(const LineBuffer&) = delete;
-    LineBuffer& operator=(const LineBuffer&) = delete;
-
-    // Returns false when the line would grow past its limit or memory.
-    bool Add(char c) {
-        if (size_ == capacity_ && !Grow()) {
-            return false;
-        }
-        data_[size_++] = c;
-        return true;
-    }
-    std::string_view View() const { return {data_, size_}; }
-    void Clear() { size_ = 0; }
-
-private:
-    bool Grow() {
-        if (size_ >= max_length_) {
-            return false;
-        }
-        std::size_t wanted = capacity_ == 0 ? 256 : capacity_ * 2;
-        if (wanted > max_length_ || wanted < capacity_) {
-            wanted = max_length_;
-        }
-        void* grown = std::realloc(data_, wanted);
-        if (grown == nullptr) {
-            return false;
-        }
-        data_ = static_cast<char*>(grown);
-        capacity_ = wanted;
-        return true;
-    }
-
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
-    std::size_t max_length_;
-};
 
 bool IsBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
@@ -130,7 +86,7 @@ CopyOutcome CopyTopLines(const std::string& source, const std::string& destinati
         in.StopAtCurrentSize();
     }
 
-    LineBuffer line(max_line_length);
+    ByteBuffer line(max_line_length);
     std::int64_t copied = 0;
     for (;;) {
         int c = in.Get();

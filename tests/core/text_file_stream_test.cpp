@@ -115,6 +115,26 @@ TEST(TextFileStreamWrite, WritesEachLfAsCrLfAndNothingElse) {
     EXPECT_EQ(ReadBytes(path), "a\r\nb\r\r\n\rc\r\n");
 }
 
+// Short of memory for a whole translated line, the stream writes out what it
+// has queued and goes on: the file still gets every byte, in order.
+TEST(TextFileStreamWrite, ShortOfMemoryWritesEarlyButLosesNothing) {
+    TempDir dir;
+    std::string path = dir.Path("out.txt");
+    std::string line;
+    for (int i = 0; i < 40; ++i) {
+        line += "line " + std::to_string(i) + "\n";
+    }
+    std::string expected;
+    for (char c : line) {
+        expected += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    TextFileStream out(path, TextFileStream::WriteReplace, 7);
+    ASSERT_TRUE(out.IsOpen());
+    out.Put(line);
+    EXPECT_TRUE(out.Close());
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
 TEST(TextFileStreamOpen, ModesCreateKeepOrEmptyTheFile) {
     struct Case {
         const char* name;
