@@ -109,7 +109,10 @@ void UiDriver::OnActivate(HWND window) {
     }
     SeenWindow window_seen;
     window_seen.caption = TextOf(window);
-    if (window_seen.caption == main_caption_) {
+    // Known by its handle once seen: a source pick changes its caption.
+    if (window == main_dialog_ ||
+        (main_dialog_ == nullptr && window_seen.caption == main_caption_)) {
+        main_dialog_ = window;
         ++main_activations;
         return;
     }
@@ -138,7 +141,10 @@ void CALLBACK UiDriver::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void UiDriver::OnTick() {
-    HWND dialog = FindWindowA("#32770", main_caption_.c_str());
+    if (main_dialog_ == nullptr || !IsWindow(main_dialog_)) {
+        main_dialog_ = FindWindowA("#32770", main_caption_.c_str());
+    }
+    HWND dialog = main_dialog_;
     if (in_step_ || dialog == nullptr || !IsWindowEnabled(dialog)) {
         return;
     }

@@ -19,7 +19,7 @@ struct SeenWindow {
 //
 // Every dialog or message box activated while the driver lives is recorded
 // and, unless `on_activate` handles it, dismissed with OK. The main dialog,
-// named by `main_caption`, is left to the steps.
+// found by `main_caption` and then known by its handle, is left to the steps.
 class UiDriver {
 public:
     explicit UiDriver(std::string main_caption = "Zentrim by Quenby");
@@ -48,6 +48,7 @@ private:
     void OnTick();
 
     std::string main_caption_;
+    HWND main_dialog_ = nullptr;
     HHOOK hook_ = nullptr;
     UINT_PTR timer_ = 0;
     std::deque<std::function<void(HWND)>> steps_;
