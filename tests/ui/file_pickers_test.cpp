@@ -191,6 +191,22 @@ void ExpectFields(const Fields& actual, const Fields& expected) {
     EXPECT_EQ(actual.caption, expected.caption);
 }
 
+// Types into all three fields, presses `button` and, once the pick is over,
+// closes without an exchange. Returns what the fields showed after the pick,
+// which must have left the current directory where it was.
+Fields PickAfterTyping(AppSession& session, int button) {
+    const std::string start_dir = CurrentDirectory();
+    Fields after;
+    session.Run({[&](HWND dialog) {
+        TypeAll(dialog, "typed-source.txt", "typed-dest.txt", "25");
+        Click(dialog, button);
+        after = FieldsOf(dialog);
+        EXPECT_EQ(CurrentDirectory(), start_dir);
+        CloseWithoutExchange(dialog);
+    }});
+    return after;
+}
+
 TEST(FilePickers, ConfirmedPickStoresTheFullPathAndKeepsTheOtherTypedFields) {
     struct Row {
         const char* name;
@@ -207,7 +223,6 @@ TEST(FilePickers, ConfirmedPickStoresTheFullPathAndKeepsTheOtherTypedFields) {
         SCOPED_TRACE(row.name);
         AppSession session;
         OpenDialogPerson person(session.driver);
-        const std::string start_dir = CurrentDirectory();
         const std::string other = session.Path("other");
         CreateDirectoryA(other.c_str(), nullptr);
         const std::string path = other + "\\" + row.file;
@@ -218,14 +233,7 @@ TEST(FilePickers, ConfirmedPickStoresTheFullPathAndKeepsTheOtherTypedFields) {
         // Open dialog starts wherever the system likes, so the folder is full.
         person.Answer({row.file, Leave::Enter, other});
         const bool source = row.button == IDC_BROWSE_SOURCE;
-        Fields after;
-        session.Run({[&](HWND dialog) {
-            TypeAll(dialog, "typed-source.txt", "typed-dest.txt", "25");
-            Click(dialog, row.button);
-            after = FieldsOf(dialog);
-            EXPECT_EQ(CurrentDirectory(), start_dir);
-            CloseWithoutExchange(dialog);
-        }});
+        const Fields after = PickAfterTyping(session, row.button);
         ExpectFields(after, {source ? path : "typed-source.txt", source ? "typed-dest.txt" : path,
                              "25", source ? "Quenby: " + path : kTemplateCaption});
         EXPECT_EQ(session.Settings(), SettingsText(source ? path : "typed-source.txt",
@@ -263,15 +271,7 @@ TEST(FilePickers, NoChoiceChangesNothingButReadsTheTypedFields) {
             typed.append(row.path_length - typed.size(), 'n');
         }
         person.Answer({typed, row.leave});
-        const std::string start_dir = CurrentDirectory();
-        Fields after;
-        session.Run({[&](HWND dialog) {
-            TypeAll(dialog, "typed-source.txt", "typed-dest.txt", "25");
-            Click(dialog, row.button);
-            after = FieldsOf(dialog);
-            EXPECT_EQ(CurrentDirectory(), start_dir);
-            CloseWithoutExchange(dialog);
-        }});
+        const Fields after = PickAfterTyping(session, row.button);
         ExpectFields(after, {"typed-source.txt", "typed-dest.txt", "25", kTemplateCaption});
         // The pick read the typed fields into the members before the Open dialog.
         EXPECT_EQ(session.Settings(), SettingsText("typed-source.txt", "typed-dest.txt", "25"));
