@@ -33,15 +33,15 @@ fail() {
   exit 1
 }
 
-# Starts the program in $work and prints its dialog's window id.
+# Starts the program in $work; sets $window to its dialog and $app_pid to the
+# process that ends with it. Run in this shell, not in $(...), so finish can wait.
 start() {
   (cd "$work" && exec "$wine_exec" "$exe") </dev/null >/dev/null 2>&1 &
   app_pid=$!
-  local window
   window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zentrim by Quenby$' | head -n 1) ||
     fail "the dialog did not appear"
+  app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
   xdotool windowfocus --sync "$window"
-  echo "$window"
 }
 
 # Waits for the program to end.
@@ -59,8 +59,7 @@ printf 'CREATOR=ZENTRIM 1.0\r\nSOURCE=in.txt\r\nDEST=old.txt\r\nLINES=2\r\n\r\n'
 printf 'one\r\ntwo\r\nthree\r\n' >"$work/in.txt"
 
 # 1. The fields come back from zentrim.ini; Escape does not save typed text.
-window=$(start)
-app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
+start
 sleep 0.5
 import -window "$window" "$shot"
 xdotool key Tab Tab
@@ -70,8 +69,7 @@ finish
 [ "$(dest_line)" = "DEST=old.txt" ] || fail "Escape saved typed text: $(dest_line)"
 
 # 2. Enter presses Quit, which saves what the fields show.
-window=$(start)
-app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
+start
 xdotool key Tab Tab
 xdotool type --delay 20 out.txt
 xdotool key Return
@@ -79,8 +77,7 @@ finish
 [ "$(dest_line)" = "DEST=out.txt" ] || fail "Quit did not save typed text: $(dest_line)"
 
 # 3. Go, reached with Shift+Tab from the line count, copies and says Done.
-window=$(start)
-app_unix_pid=$(xdotool getwindowpid "$window" 2>/dev/null || true)
+start
 xdotool key shift+Tab shift+Tab space
 box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Done$' | head -n 1) || fail "no Done box"
 xdotool windowfocus --sync "$box" key Return
